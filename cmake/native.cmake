@@ -1,0 +1,18 @@
+# Native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+foreach(target tavrino_core tavrino_ui)
+  target_compile_options(${target} PRIVATE ${SANITIZE})
+endforeach()
+
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_executable(native_tests
+  tests/native/counting_text_store.cpp
+  tests/native/text_test.cpp
+  tests/native/tickets_test.cpp)
+target_compile_options(native_tests PRIVATE ${SANITIZE})
+target_link_options(native_tests PRIVATE ${SANITIZE})
+target_link_libraries(native_tests PRIVATE tavrino_core GTest::gtest_main)
+add_test(NAME native_tests COMMAND native_tests)

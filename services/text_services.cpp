@@ -1,0 +1,83 @@
+// Control texts, message boxes and the clipboard: GBK inside, UTF-16 to Windows.
+#include <windows.h>
+
+#include <cstring>
+
+#include "core/text_store.h"
+#include "services/services_state.h"
+
+namespace {
+constexpr UINT kGbk = 936;
+constexpr LCID kChineseSimplified = 0x0804;
+
+HGLOBAL GlobalCopy(const void* bytes, size_t size) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (memory == nullptr) return nullptr;
+  std::memcpy(GlobalLock(memory), bytes, size);
+  GlobalUnlock(memory);
+  return memory;
+}
+}  // namespace
+
+std::wstring WideFromGbk(TextValue text) {
+  if (text == nullptr || text[0] == 0) return std::wstring();
+  int length = MultiByteToWideChar(kGbk, 0, text, -1, nullptr, 0);
+  std::wstring wide(length, L'\0');
+  MultiByteToWideChar(kGbk, 0, text, -1, wide.data(), length);
+  wide.resize(length - 1);
+  return wide;
+}
+
+TextValue GbkFromWide(const wchar_t* text, int length) {
+  if (length <= 0) return nullptr;
+  // Characters that GBK lacks arrive as '?', as Windows converts them.
+  int bytes = WideCharToMultiByte(kGbk, 0, text, length, nullptr, 0, nullptr, nullptr);
+  char* result = TextStoreAllocate(static_cast<size_t>(bytes) + 1);
+  WideCharToMultiByte(kGbk, 0, text, length, result, bytes, nullptr, nullptr);
+  result[bytes] = 0;
+  return result;
+}
+
+TextValue GetControlText(WindowId window, ControlId control) {
+  HWND hwnd = FindControl(window, control);
+  if (hwnd == nullptr) return nullptr;
+  int length = GetWindowTextLengthW(hwnd);
+  if (length <= 0) return nullptr;
+  std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+  int read = GetWindowTextW(hwnd, wide.data(), length + 1);
+  return GbkFromWide(wide.c_str(), read);
+}
+
+void SetControlText(WindowId window, ControlId control, TextValue text) {
+  HWND hwnd = FindControl(window, control);
+  if (hwnd != nullptr) SetWindowTextW(hwnd, WideFromGbk(text).c_str());
+}
+
+int ShowMessageBox(TextValue text, uint32_t flags, TextValue title) {
+  if ((flags & MB_SYSTEMMODAL) == 0) flags |= MB_TASKMODAL;
+  return MessageBoxW(nullptr, WideFromGbk(text).c_str(), WideFromGbk(title).c_str(), flags);
+}
+
+// Places the GBK bytes as CF_TEXT and, in the same session, the same text
+// as CF_UNICODETEXT with the Chinese locale, so Unicode programs paste it
+// right on any system. Nothing is placed unless all of it can be.
+bool CopyTextToClipboard(TextValue text) {
+  if (!OpenClipboard(Services().hiddenWindow)) return false;
+  EmptyClipboard();
+  std::wstring wide = WideFromGbk(text);
+  HGLOBAL ansi = GlobalCopy(text, std::strlen(text) + 1);
+  HGLOBAL unicode = GlobalCopy(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  HGLOBAL locale = GlobalCopy(&kChineseSimplified, sizeof kChineseSimplified);
+  bool placed = ansi != nullptr && unicode != nullptr && locale != nullptr;
+  if (placed) {
+    SetClipboardData(CF_TEXT, ansi);
+    SetClipboardData(CF_UNICODETEXT, unicode);
+    SetClipboardData(CF_LOCALE, locale);
+  } else {
+    for (HGLOBAL memory : {ansi, unicode, locale}) {
+      if (memory != nullptr) GlobalFree(memory);
+    }
+  }
+  CloseClipboard();
+  return placed;
+}
