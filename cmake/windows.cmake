@@ -22,3 +22,24 @@ add_executable(tavrino WIN32 services/win_main.cpp ${RESOURCE_FILE})
 target_link_libraries(tavrino PRIVATE tavrino_services)
 target_link_options(tavrino PRIVATE ${WINDOWS_LINK_OPTIONS} -s)
 add_dependencies(tavrino app_icon)
+
+# Tests that run under Wine.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_executable(win32_tests
+  tests/win32/main_window_test.cpp
+  tests/win32/process_test.cpp
+  tests/win32/test_support.cpp
+  tests/win32/win32_main.cpp
+  ${RESOURCE_FILE})
+target_link_libraries(win32_tests PRIVATE tavrino_services GTest::gtest version)
+add_dependencies(win32_tests tavrino probe)
+target_link_options(win32_tests PRIVATE ${WINDOWS_LINK_OPTIONS})
+add_dependencies(win32_tests app_icon)
+
+add_executable(probe tests/win32/probe.cpp ${RESOURCE_FILE})
+target_link_libraries(probe PRIVATE tavrino_services)
+target_link_options(probe PRIVATE ${WINDOWS_LINK_OPTIONS} -mconsole)
+add_dependencies(probe app_icon)

@@ -118,13 +118,16 @@ void PaintLabel(HWND hwnd, const FormEntry& e, HDC hdc) {
   SelectObject(hdc, oldFont);
 }
 
-// Controls that keep their font themselves: our own classes.
+// Our own window classes keep the font they are given, as standard
+// controls do.
+constexpr wchar_t kFontProperty[] = L"TavrinoFont";
+
 LRESULT HandleFont(HWND hwnd, UINT message, WPARAM wParam) {
   if (message == WM_SETFONT) {
-    SetPropW(hwnd, L"TavrinoFont", reinterpret_cast<HANDLE>(wParam));
+    SetPropW(hwnd, kFontProperty, reinterpret_cast<HANDLE>(wParam));
     return 0;
   }
-  return reinterpret_cast<LRESULT>(GetPropW(hwnd, L"TavrinoFont"));
+  return reinterpret_cast<LRESULT>(GetPropW(hwnd, kFontProperty));
 }
 
 LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -133,7 +136,7 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETFONT:
       return HandleFont(hwnd, message, wParam);
     case WM_NCDESTROY:
-      RemovePropW(hwnd, L"TavrinoFont");
+      RemovePropW(hwnd, kFontProperty);
       break;
     case WM_ERASEBKGND:
       return 1;
@@ -161,7 +164,7 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_GETFONT:
       return HandleFont(hwnd, message, wParam);
     case WM_NCDESTROY:
-      RemovePropW(hwnd, L"TavrinoFont");
+      RemovePropW(hwnd, kFontProperty);
       break;
     case WM_NCHITTEST:
       return HTTRANSPARENT;
@@ -233,6 +236,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
   OpenWindow* w = FindOpenWindow(hwnd);
   if (w == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
   switch (message) {
+    case WM_SETFONT:
+    case WM_GETFONT:
+      return HandleFont(hwnd, message, wParam);
     case WM_COMMAND:
       if (lParam != 0 && HIWORD(wParam) == BN_CLICKED) OnClicked(reinterpret_cast<HWND>(lParam));
       return 0;
@@ -258,6 +264,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
       DestroyWindow(hwnd);
       return 0;
     case WM_NCDESTROY:
+      RemovePropW(hwnd, kFontProperty);
       ForgetWindow(hwnd);
       return 0;
   }

@@ -21,6 +21,7 @@ char* TextStoreAllocate(size_t bytes) {
 }
 
 void TextStoreRelease(char* storage) {
+  StoreLog().calls.push_back(std::string("Release ") + storage);
   ++StoreLog().releases;
   --StoreLog().live;
   std::free(storage);
