@@ -31,6 +31,8 @@ add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_executable(win32_tests
   tests/win32/main_window_test.cpp
   tests/win32/process_test.cpp
+  tests/win32/resources_test.cpp
+  tests/win32/services_test.cpp
   tests/win32/test_support.cpp
   tests/win32/win32_main.cpp
   ${RESOURCE_FILE})

@@ -6,7 +6,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${TAVRINO_BUILD:-$ROOT/build}
 
 PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool
-          xclip imagemagick fonts-wqy-microhei fonts-wine icoutils)
+          xclip imagemagick fonts-wqy-microhei fonts-wine icoutils x11-utils)
 
 say() { printf '== %s\n' "$*" >&2; }
 
@@ -57,6 +57,8 @@ prepare_wine_prefix() {
     touch "$WINEPREFIX/.tavrino-ready"
   fi
   wineserver -p
+  # Start Wine's own service processes now, away from any pipe of ours.
+  run_wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 stop_wine() { wineserver -k 2>/dev/null || true; }

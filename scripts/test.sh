@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Runs every test: native unit tests under the sanitizers, the program
+# file's checks, the Win32 tests under Wine (code pages 936 and 1252), and
+# the end-to-end user stories on a Wine virtual desktop.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+PASSED=0
+FAILED=0
+FAILURES=()
+
+count_gtest() {  # name, log
+  local passed failed
+  passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\./\1/p' "$2" | tail -n 1)
+  failed=$(grep -c '^\[  FAILED  \] .* ([0-9]* ms)$' "$2" || true)
+  if [ -z "$passed" ] && [ "$failed" -eq 0 ]; then failed=1; fi  # it crashed or hung
+  PASSED=$((PASSED + ${passed:-0}))
+  FAILED=$((FAILED + failed))
+  [ "$failed" -eq 0 ] || FAILURES+=("$1")
+}
+
+check() {  # name, command...
+  local name=$1
+  shift
+  if "$@"; then
+    PASSED=$((PASSED + 1))
+    printf '   ok: %s\n' "$name"
+  else
+    FAILED=$((FAILED + 1))
+    FAILURES+=("$name")
+    printf '   FAILED: %s\n' "$name"
+  fi
+}
+
+install_missing_packages
+LOGS="$BUILD/test-logs"
+mkdir -p "$LOGS"
+
+say "native unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
+build_native
+"$BUILD/native/native_tests" >"$LOGS/native.log" 2>&1 || true
+cat "$LOGS/native.log"
+count_gtest native "$LOGS/native.log"
+
+say "the program file"
+build_windows
+source "$ROOT/tests/program_file.sh"
+for t in $(declare -F | awk '{print $3}' | grep '^file_'); do check "$t" "$t"; done
+
+start_virtual_display
+trap 'stop_wine; stop_virtual_display' EXIT
+prepare_wine_prefix
+
+for locale in zh_CN.UTF-8 en_US.UTF-8; do
+  say "Win32 tests under Wine, LC_ALL=$locale"
+  log="$LOGS/win32-$locale.log"
+  # Into a file, not a pipe: Wine's service processes would hold a pipe open.
+  (cd "$BUILD/win64" && timeout 600 env LC_ALL="$locale" wine ./win32_tests.exe) >"$log" 2>&1 || true
+  sed -i 's/\r$//' "$log"
+  cat "$log"
+  count_gtest "win32 $locale" "$log"
+done
+check "Wine gave code page 936 for zh_CN" grep -q '^ANSI code page: 936$' "$LOGS/win32-zh_CN.UTF-8.log"
+check "Wine gave code page 1252 for en_US" grep -q '^ANSI code page: 1252$' "$LOGS/win32-en_US.UTF-8.log"
+
+say "end-to-end user stories"
+source "$ROOT/tests/e2e/lib.sh"
+for f in "$ROOT"/tests/e2e/*.sh; do [ "$f" = "$ROOT/tests/e2e/lib.sh" ] || source "$f"; done
+for t in $(declare -F | awk '{print $3}' | grep '^e2e_'); do check "$t" "$t"; done
+
+[ ${#FAILURES[@]} -eq 0 ] || printf 'failed: %s\n' "${FAILURES[@]}"
+printf '%d passed, %d failed\n' "$PASSED" "$FAILED"
+[ "$FAILED" -eq 0 ]
