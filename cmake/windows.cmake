@@ -29,6 +29,8 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_executable(win32_tests
+  tests/win32/child_process.cpp
+  tests/win32/input.cpp
   tests/win32/main_window_test.cpp
   tests/win32/process_test.cpp
   tests/win32/resources_test.cpp
@@ -45,3 +47,12 @@ add_executable(probe tests/win32/probe.cpp ${RESOURCE_FILE})
 target_link_libraries(probe PRIVATE tavrino_services)
 target_link_options(probe PRIVATE ${WINDOWS_LINK_OPTIONS} -mconsole)
 add_dependencies(probe app_icon)
+
+add_executable(e2e_stories
+  tests/e2e/stories.cpp
+  tests/win32/child_process.cpp
+  tests/win32/input.cpp)
+target_link_libraries(e2e_stories PRIVATE tavrino_options GTest::gtest_main)
+target_link_options(e2e_stories PRIVATE ${WINDOWS_LINK_OPTIONS})
+target_compile_definitions(e2e_stories PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+add_dependencies(e2e_stories tavrino)

@@ -63,9 +63,14 @@ check "Wine gave code page 936 for zh_CN" grep -q '^ANSI code page: 936$' "$LOGS
 check "Wine gave code page 1252 for en_US" grep -q '^ANSI code page: 1252$' "$LOGS/win32-en_US.UTF-8.log"
 
 say "end-to-end user stories"
+log="$LOGS/e2e-stories.log"
+(cd "$BUILD/win64" && timeout 600 env LC_ALL="$WINE_LOCALE" wine ./e2e_stories.exe) >"$log" 2>&1 || true
+sed -i 's/\r$//' "$log"
+cat "$log"
+count_gtest "e2e stories" "$log"
 source "$ROOT/tests/e2e/lib.sh"
 for f in "$ROOT"/tests/e2e/*.sh; do [ "$f" = "$ROOT/tests/e2e/lib.sh" ] || source "$f"; done
-for t in $(declare -F | awk '{print $3}' | grep '^e2e_'); do check "$t" "$t"; done
+for t in $(declare -F | awk '{print $3}' | grep '^e2e_'); do check "$t" run_story "$t"; done
 
 [ ${#FAILURES[@]} -eq 0 ] || printf 'failed: %s\n' "${FAILURES[@]}"
 printf '%d passed, %d failed\n' "$PASSED" "$FAILED"

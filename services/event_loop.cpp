@@ -80,6 +80,13 @@ void BringToFront(HWND hwnd) {
 }
 }  // namespace
 
+void ReturnActivation(HWND previouslyActive) {
+  if (GetForegroundWindow() == nullptr && IsWindow(previouslyActive) &&
+      IsWindowEnabled(previouslyActive)) {
+    SetForegroundWindow(previouslyActive);
+  }
+}
+
 void FocusRememberedControl(OpenWindow& w) {
   if (w.lastFocus != nullptr && IsWindow(w.lastFocus) && IsChild(w.hwnd, w.lastFocus)) {
     SetFocus(w.lastFocus);
@@ -146,6 +153,6 @@ bool OpenModalWindow(WindowId window) {
     EnableWindow(other->hwnd, FALSE);
   }
   RunModalLoop(modalWindow);
-  if (GetActiveWindow() == nullptr && IsWindow(previouslyActive)) SetActiveWindow(previouslyActive);
+  ReturnActivation(previouslyActive);
   return true;
 }

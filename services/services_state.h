@@ -73,4 +73,8 @@ bool HandleFormKey(const MSG& msg);
 // deactivated, or else to the first control of the Tab order.
 void FocusRememberedControl(OpenWindow& w);
 
+// When a message box or the modal window goes away, Windows may leave no
+// window active; the window that was active before gets the activation back.
+void ReturnActivation(HWND previouslyActive);
+
 void RaiseEvent(EventRoutine routine);

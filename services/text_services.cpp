@@ -55,7 +55,10 @@ void SetControlText(WindowId window, ControlId control, TextValue text) {
 
 int ShowMessageBox(TextValue text, uint32_t flags, TextValue title) {
   if ((flags & MB_SYSTEMMODAL) == 0) flags |= MB_TASKMODAL;
-  return MessageBoxW(nullptr, WideFromGbk(text).c_str(), WideFromGbk(title).c_str(), flags);
+  HWND previouslyActive = GetActiveWindow();
+  int button = MessageBoxW(nullptr, WideFromGbk(text).c_str(), WideFromGbk(title).c_str(), flags);
+  ReturnActivation(previouslyActive);
+  return button;
 }
 
 // Places the GBK bytes as CF_TEXT and, in the same session, the same text

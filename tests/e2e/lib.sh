@@ -21,6 +21,19 @@ start_program() {
   sleep 0.5
 }
 
+# Runs one story and ends whatever it left running.
+run_story() {
+  local status=0
+  "$1" || status=1
+  if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
+    kill "$PROGRAM_PID" 2>/dev/null
+    wait "$PROGRAM_PID" 2>/dev/null
+    status=1
+  fi
+  PROGRAM_PID=
+  return $status
+}
+
 # Waits for the program to end and checks its exit code.
 expect_exit_code() {
   local expected=$1 code

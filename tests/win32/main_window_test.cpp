@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/input.h"
 #include "tests/win32/test_support.h"
 #include "ui/ids.h"
 
@@ -62,7 +63,7 @@ TEST_F(MainWindowTest, FrameTitleAndPlace) {
   EXPECT_EQ(rect.bottom - rect.top, 250);
   EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 455) / 2);
   EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 250) / 2);
-  EXPECT_EQ(WindowTextOf(mainWindow()), L"Tavrino" + std::wstring(13, L' ') + L"【免费版】");
+  EXPECT_EQ(TextOf(mainWindow()), L"Tavrino" + std::wstring(13, L' ') + L"【免费版】");
   LONG style = GetWindowLongW(mainWindow(), GWL_STYLE);
   EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
   EXPECT_TRUE(style & WS_SYSMENU);
@@ -108,9 +109,9 @@ TEST_F(MainWindowTest, ControlKindsAndStyles) {
     EXPECT_TRUE(GetWindowLongW(C(id), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_EQ(GetWindowTextLengthW(C(id)), 0);
   }
-  EXPECT_EQ(WindowTextOf(C(kButton3)), L"复制QQ飞机票");
-  EXPECT_EQ(WindowTextOf(C(kLabel1)), L"频道ID：");
-  EXPECT_EQ(WindowTextOf(C(kHint)), L"↑输入YY频道的ID  选择要生成的飞机票");
+  EXPECT_EQ(TextOf(C(kButton3)), L"复制QQ飞机票");
+  EXPECT_EQ(TextOf(C(kLabel1)), L"频道ID：");
+  EXPECT_EQ(TextOf(C(kHint)), L"↑输入YY频道的ID  选择要生成的飞机票");
 }
 
 // Siblings from the top down, as the description lists them.
@@ -225,8 +226,8 @@ TEST_F(MainWindowTest, FocusReturnsToItsControlWhenTheWindowIsActivatedAgain) {
 TEST_F(MainWindowTest, EnterStartsNothing) {
   TypeUnicode(L"12");
   PressKey(VK_RETURN);
-  EXPECT_EQ(WindowTextOf(C(ChannelIdBox)), L"12");
-  EXPECT_EQ(WindowTextOf(C(WebTicketBox)), L"");
+  EXPECT_EQ(TextOf(C(ChannelIdBox)), L"12");
+  EXPECT_EQ(TextOf(C(WebTicketBox)), L"");
   EXPECT_EQ(GetActiveWindow(), mainWindow()) << "no message box";
 }
 
@@ -238,15 +239,7 @@ TEST_F(MainWindowTest, TypedChineseReachesTheProgramAsGbk) {
 
 TEST_F(MainWindowTest, PastedChineseReachesTheProgramAsGbk) {
   ASSERT_TRUE(CopyTextToClipboard("飞机票ID"));
-  INPUT keys[4] = {};
-  for (int i = 0; i < 4; ++i) keys[i].type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = VK_CONTROL;
-  keys[1].ki.wVk = 'V';
-  keys[2].ki.wVk = 'V';
-  keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
-  keys[3].ki.wVk = VK_CONTROL;
-  keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(4, keys, sizeof(INPUT));
+  SendCtrlKey('V');
   PumpUntil([&] { return GetWindowTextLengthW(C(ChannelIdBox)) > 0; });
   EXPECT_EQ(TakeText(GetControlText(MainWindowId, ChannelIdBox)), "飞机票ID");
 }
@@ -274,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(Focus, EscTest,
 
 TEST_F(MainWindowTest, ControlTextsRoundTripAsGbk) {
   SetControlText(MainWindowId, WebTicketBox, "频道ID：#1");
-  EXPECT_EQ(WindowTextOf(C(WebTicketBox)), L"频道ID：#1");
+  EXPECT_EQ(TextOf(C(WebTicketBox)), L"频道ID：#1");
   EXPECT_EQ(TakeText(GetControlText(MainWindowId, WebTicketBox)), "频道ID：#1");
   SetControlText(MainWindowId, WebTicketBox, nullptr);
   EXPECT_EQ(GetControlText(MainWindowId, WebTicketBox), nullptr) << "an empty box reads as null";

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/win32/test_support.h"
+#include "tests/win32/child_process.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/child_process.h"
 #include "tests/win32/test_support.h"
 #include "ui/ids.h"
 
@@ -61,18 +62,14 @@ TEST(ClipboardBusyTest, AClipboardHeldByAnotherProcessIsLeftAlone) {
   ASSERT_TRUE(CopyTextToClipboard("before"));
   HANDLE held = CreateEventW(nullptr, TRUE, FALSE, L"TavrinoProbeClipboardHeld");
   HANDLE release = CreateEventW(nullptr, TRUE, FALSE, L"TavrinoProbeClipboardRelease");
-  std::wstring line = L"\"" + BesideTestProgram(L"probe.exe") + L"\" hold-clipboard";
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION holder = {};
-  ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &holder));
+  ChildProcess holder(BesideTestProgram(L"probe.exe"), L"hold-clipboard");
   ASSERT_EQ(WaitForSingleObject(held, 10000), WAIT_OBJECT_0);
   EXPECT_FALSE(CopyTextToClipboard("after"));
   SetEvent(release);
-  WaitForSingleObject(holder.hProcess, 10000);
+  EXPECT_EQ(holder.ExitCode(), 0u);
   EXPECT_EQ(AnsiOnClipboard(6), std::string("before", 7));
-  for (HANDLE h : {held, release, holder.hThread, holder.hProcess}) CloseHandle(h);
+  CloseHandle(held);
+  CloseHandle(release);
 }
 
 // Runs `action` from a timer while a nested loop (a message box, the modal
@@ -116,8 +113,8 @@ BoxSeen ShowAndClose(uint32_t flags) {
     HWND box = ThreadMessageBox();
     seen.found = box != nullptr;
     if (!box) return;
-    seen.text = WindowTextOf(GetDlgItem(box, 0xFFFF));
-    seen.title = WindowTextOf(box);
+    seen.text = TextOf(GetDlgItem(box, 0xFFFF));
+    seen.title = TextOf(box);
     seen.mainEnabled = IsWindowEnabled(FindOpenWindow(MainWindowId)->hwnd) != FALSE;
     seen.owner = GetWindow(box, GW_OWNER);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -235,7 +232,7 @@ TEST_F(AboutWindowTest, OpensOwnedTopmostAtItsPlaceWhileTheMainWindowWaits) {
     seen.style = GetWindowLongW(about, GWL_STYLE);
     seen.exStyle = GetWindowLongW(about, GWL_EXSTYLE);
     seen.owner = GetWindow(about, GW_OWNER);
-    seen.title = WindowTextOf(about);
+    seen.title = TextOf(about);
     seen.mainEnabled = IsWindowEnabled(FindOpenWindow(MainWindowId)->hwnd) != FALSE;
     seen.secondOpenReturned = OpenModalWindow(AboutWindowId);
     seen.openWindows = Services().open.size();

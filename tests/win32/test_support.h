@@ -6,6 +6,7 @@
 #include <string>
 
 #include "services/services_state.h"
+#include "tests/win32/child_process.h"
 
 // Dispatches what the queue holds, through the form key rules, for about
 // `milliseconds`; a quit request is left in the queue.
@@ -30,12 +31,8 @@ void TypeUnicode(const std::wstring& text);
 HWND Control(WindowId window, ControlId control);
 // A control's rectangle in the client coordinates of its top-level window.
 RECT ClientRectOf(HWND control);
-std::wstring WindowTextOf(HWND hwnd);
 // The bytes of a text value, or "<null>"; releases the text.
 std::string TakeText(TextValue text);
-
-// A directory entry next to the test program.
-std::wstring BesideTestProgram(const wchar_t* name);
 
 // Opens the main window and makes it the active window; closes it at the end.
 class MainWindowFixture {

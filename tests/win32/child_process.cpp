@@ -1,0 +1,93 @@
+#include "tests/win32/child_process.h"
+
+ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  std::wstring line = L"\"" + program + L"\" " + arguments;
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info_)) {
+    info_ = {};
+  }
+}
+
+ChildProcess::~ChildProcess() {
+  if (!started()) return;
+  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 9);
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+DWORD ChildProcess::ExitCode(DWORD milliseconds) {
+  WaitForSingleObject(info_.hProcess, milliseconds);
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+std::vector<HWND> ChildProcess::Windows(const wchar_t* className, const wchar_t* title) {
+  struct Search {
+    DWORD pid;
+    const wchar_t* className;
+    const wchar_t* title;
+    std::vector<HWND> found;
+  } search = {info_.dwProcessId, className, title, {}};
+  EnumWindows(
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        wchar_t name[64] = {};
+        GetClassNameW(hwnd, name, 64);
+        if (pid == s->pid && IsWindowVisible(hwnd) && lstrcmpW(name, s->className) == 0 &&
+            (s->title == nullptr || TextOf(hwnd) == s->title)) {
+          s->found.push_back(hwnd);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND ChildProcess::WaitForWindow(const wchar_t* className, const wchar_t* title,
+                                 DWORD milliseconds) {
+  DWORD end = GetTickCount() + milliseconds;
+  for (;;) {
+    std::vector<HWND> found = Windows(className, title);
+    if (!found.empty()) return found.front();
+    if (GetTickCount() > end) return nullptr;
+    Sleep(50);
+  }
+}
+
+std::wstring BesideTestProgram(const wchar_t* name) {
+  wchar_t path[MAX_PATH];
+  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring dir(path, length);
+  return dir.substr(0, dir.find_last_of(L"\\/") + 1) + name;
+}
+
+std::wstring TextOf(HWND hwnd) {
+  wchar_t text[4096] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                      2000, &copied);
+  return std::wstring(text, copied);
+}
+
+std::vector<HWND> DescendantsOfClass(HWND parent, const wchar_t* className) {
+  struct Search {
+    const wchar_t* className;
+    std::vector<HWND> found;
+  } search = {className, {}};
+  EnumChildWindows(
+      parent,
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        wchar_t name[64] = {};
+        GetClassNameW(hwnd, name, 64);
+        if (lstrcmpiW(name, s->className) == 0) s->found.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}

@@ -1,0 +1,33 @@
+// A program started as a child process, and its windows seen from outside.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class ChildProcess {
+ public:
+  ChildProcess(const std::wstring& program, const std::wstring& arguments = L"");
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  bool started() const { return info_.hProcess != nullptr; }
+  // The exit code, or STILL_ACTIVE when it has not ended in time.
+  DWORD ExitCode(DWORD milliseconds = 10000);
+  // Its visible top-level windows of the class (and title, when given).
+  std::vector<HWND> Windows(const wchar_t* className, const wchar_t* title = nullptr);
+  HWND WaitForWindow(const wchar_t* className, const wchar_t* title = nullptr,
+                     DWORD milliseconds = 10000);
+
+ private:
+  PROCESS_INFORMATION info_ = {};
+};
+
+// The path of a file beside the running test program.
+std::wstring BesideTestProgram(const wchar_t* name);
+
+std::wstring TextOf(HWND hwnd);
+// Every descendant of the window whose class is `className`.
+std::vector<HWND> DescendantsOfClass(HWND parent, const wchar_t* className);
