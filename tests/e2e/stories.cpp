@@ -38,6 +38,27 @@ std::string ClipboardAnsi() {
 
 void Settle() { Sleep(250); }
 
+// An icon's colour pixels, top row first, as 32-bit BGRA.
+std::vector<BYTE> IconPixels(HICON icon) {
+  ICONINFO info = {};
+  if (icon == nullptr || !GetIconInfo(icon, &info)) return {};
+  BITMAP bitmap = {};
+  GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+  BITMAPINFO header = {};
+  header.bmiHeader.biSize = sizeof header.bmiHeader;
+  header.bmiHeader.biWidth = bitmap.bmWidth;
+  header.bmiHeader.biHeight = -bitmap.bmHeight;
+  header.bmiHeader.biPlanes = 1;
+  header.bmiHeader.biBitCount = 32;
+  std::vector<BYTE> bgra(static_cast<size_t>(bitmap.bmWidth) * bitmap.bmHeight * 4);
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, info.hbmColor, 0, bitmap.bmHeight, bgra.data(), &header, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return bgra;
+}
+
 // The running program, with its controls found where the main window puts them.
 class Tavrino : public ::testing::Test {
  protected:
@@ -140,6 +161,8 @@ TEST_F(Tavrino, AnEmptyIdIsRefusedAndTheTicketsStay) {
     EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), L"频道ID不能为空");
     EXPECT_EQ(DescendantsOfClass(box, L"Button").size(), 1u) << "one OK button";
     EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
+    EXPECT_TRUE(ShowsSystemIcon(box, IDI_INFORMATION)) << "the information icon";
+    EXPECT_FALSE(ShowsSystemIcon(box, IDI_ERROR));
     EXPECT_FALSE(IsWindowEnabled(main_)) << "the main window takes no input meanwhile";
     Click(Button2());
     EXPECT_EQ(MessageBoxes().size(), 1u) << "a click on the main window starts nothing";
@@ -184,23 +207,10 @@ COLORREF IconCornerColour() {
   HMODULE file = LoadLibraryExW(BesideTestProgram(L"tavrino.exe").c_str(), nullptr,
                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   HICON icon = static_cast<HICON>(LoadImageW(file, L"DEFAULT_ICON", IMAGE_ICON, 128, 128, 0));
-  ICONINFO info = {};
-  GetIconInfo(icon, &info);
-  BITMAPINFO header = {};
-  header.bmiHeader.biSize = sizeof header.bmiHeader;
-  header.bmiHeader.biWidth = 128;
-  header.bmiHeader.biHeight = -128;  // top-down
-  header.bmiHeader.biPlanes = 1;
-  header.bmiHeader.biBitCount = 32;
-  std::vector<BYTE> bgra(128 * 128 * 4);
-  HDC screen = GetDC(nullptr);
-  GetDIBits(screen, info.hbmColor, 0, 128, bgra.data(), &header, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
+  std::vector<BYTE> bgra = IconPixels(icon);
   DestroyIcon(icon);
   FreeLibrary(file);
-  return RGB(bgra[2], bgra[1], bgra[0]);
+  return bgra.size() < 3 ? CLR_INVALID : RGB(bgra[2], bgra[1], bgra[0]);
 }
 
 TEST_F(Tavrino, TheAboutWindowOpensOnTopWhileTheMainWindowWaits) {

@@ -91,3 +91,35 @@ std::vector<HWND> DescendantsOfClass(HWND parent, const wchar_t* className) {
       reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
+
+// Whether a message box shows one of the system's icons: its picture on
+// the screen is compared with that icon drawn here over the same background.
+// (Another process's icon handle cannot be read directly.)
+bool ShowsSystemIcon(HWND box, LPCWSTR systemIcon) {
+  for (HWND picture : DescendantsOfClass(box, L"Static")) {
+    if (SendMessageW(picture, STM_GETICON, 0, 0) == 0) continue;
+    RECT rect;
+    GetWindowRect(picture, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, canvas);
+    SetDCBrushColor(memory, GetPixel(screen, rect.left, rect.top));
+    RECT all = {0, 0, width, height};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    DrawIconEx(memory, 0, 0, LoadIconW(nullptr, systemIcon), width, height, 0, nullptr, DI_NORMAL);
+    int differing = 0;
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        differing += GetPixel(memory, x, y) != GetPixel(screen, rect.left + x, rect.top + y);
+      }
+    }
+    SelectObject(memory, old);
+    DeleteObject(canvas);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return differing == 0;
+  }
+  return false;
+}

@@ -31,3 +31,6 @@ std::wstring BesideTestProgram(const wchar_t* name);
 std::wstring TextOf(HWND hwnd);
 // Every descendant of the window whose class is `className`.
 std::vector<HWND> DescendantsOfClass(HWND parent, const wchar_t* className);
+
+// Whether a message box shows one of the system's icons (IDI_ERROR, ...).
+bool ShowsSystemIcon(HWND box, LPCWSTR systemIcon);

@@ -47,6 +47,8 @@ TEST(ProcessTest, AnExhaustedTextStoreShowsTheErrorBoxThenEndsWithMinusOne) {
   HWND main = probe.WaitForWindow(L"TavrinoForm");
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr) << "the box has no owner";
+  EXPECT_TRUE(ShowsSystemIcon(box, IDI_ERROR));
+  EXPECT_EQ(DescendantsOfClass(box, L"Button").size(), 1u) << "one OK button";
   EXPECT_TRUE(IsWindowEnabled(main)) << "the box is not task-modal";
   std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));
   EXPECT_NE(text.find(L"无法恢复"), std::wstring::npos) << "says the error cannot be recovered from";
