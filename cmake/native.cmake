@@ -4,9 +4,6 @@ foreach(target tavrino_core tavrino_ui)
   target_compile_options(${target} PRIVATE ${SANITIZE})
 endforeach()
 
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_executable(native_tests
   tests/native/actions_test.cpp

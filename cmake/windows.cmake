@@ -24,9 +24,6 @@ target_link_options(tavrino PRIVATE ${WINDOWS_LINK_OPTIONS} -s)
 add_dependencies(tavrino app_icon)
 
 # Tests that run under Wine.
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_executable(win32_tests
   tests/win32/child_process.cpp

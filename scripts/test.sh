@@ -18,6 +18,15 @@ count_gtest() {  # name, log
   [ "$failed" -eq 0 ] || FAILURES+=("$1")
 }
 
+# Runs a GoogleTest program of the Windows build under Wine and counts it.
+run_wine_gtest() {  # name, program, log, locale
+  # Into a file, not a pipe: Wine's service processes would hold a pipe open.
+  (cd "$BUILD/win64" && timeout 600 env LC_ALL="$4" wine "./$2") >"$3" 2>&1 || true
+  sed -i 's/\r$//' "$3"
+  cat "$3"
+  count_gtest "$1" "$3"
+}
+
 check() {  # name, command...
   local name=$1
   shift
@@ -52,22 +61,13 @@ prepare_wine_prefix
 
 for locale in zh_CN.UTF-8 en_US.UTF-8; do
   say "Win32 tests under Wine, LC_ALL=$locale"
-  log="$LOGS/win32-$locale.log"
-  # Into a file, not a pipe: Wine's service processes would hold a pipe open.
-  (cd "$BUILD/win64" && timeout 600 env LC_ALL="$locale" wine ./win32_tests.exe) >"$log" 2>&1 || true
-  sed -i 's/\r$//' "$log"
-  cat "$log"
-  count_gtest "win32 $locale" "$log"
+  run_wine_gtest "win32 $locale" win32_tests.exe "$LOGS/win32-$locale.log" "$locale"
 done
 check "Wine gave code page 936 for zh_CN" grep -q '^ANSI code page: 936$' "$LOGS/win32-zh_CN.UTF-8.log"
 check "Wine gave code page 1252 for en_US" grep -q '^ANSI code page: 1252$' "$LOGS/win32-en_US.UTF-8.log"
 
 say "end-to-end user stories"
-log="$LOGS/e2e-stories.log"
-(cd "$BUILD/win64" && timeout 600 env LC_ALL="$WINE_LOCALE" wine ./e2e_stories.exe) >"$log" 2>&1 || true
-sed -i 's/\r$//' "$log"
-cat "$log"
-count_gtest "e2e stories" "$log"
+run_wine_gtest "e2e stories" e2e_stories.exe "$LOGS/e2e-stories.log" "$WINE_LOCALE"
 source "$ROOT/tests/e2e/lib.sh"
 for f in "$ROOT"/tests/e2e/*.sh; do [ "$f" = "$ROOT/tests/e2e/lib.sh" ] || source "$f"; done
 for t in $(declare -F | awk '{print $3}' | grep '^e2e_'); do check "$t" run_story "$t"; done

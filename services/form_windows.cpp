@@ -130,7 +130,9 @@ LRESULT HandleFont(HWND hwnd, UINT message, WPARAM wParam) {
   return reinterpret_cast<LRESULT>(GetPropW(hwnd, kFontProperty));
 }
 
-LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// Group boxes and labels: controls that Windows has no fitting class for,
+// painted here from their entries.
+LRESULT CALLBACK PaintedControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SETFONT:
     case WM_GETFONT:
@@ -138,36 +140,12 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_NCDESTROY:
       RemovePropW(hwnd, kFontProperty);
       break;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC hdc = BeginPaint(hwnd, &ps);
-      if (const FormEntry* e = EntryOf(hwnd)) PaintGroupBox(hwnd, *e, hdc);
-      EndPaint(hwnd, &ps);
-      return 0;
+    case WM_NCHITTEST: {
+      // A label lets clicks through to what lies beneath it.
+      const FormEntry* e = EntryOf(hwnd);
+      if (e != nullptr && e->kind != EntryKind::GroupBox) return HTTRANSPARENT;
+      break;
     }
-    // A group box holds controls but is no dialog: what its children
-    // report belongs to the form window.
-    case WM_COMMAND:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return SendMessageW(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam);
-  }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SETFONT:
-    case WM_GETFONT:
-      return HandleFont(hwnd, message, wParam);
-    case WM_NCDESTROY:
-      RemovePropW(hwnd, kFontProperty);
-      break;
-    case WM_NCHITTEST:
-      return HTTRANSPARENT;
     case WM_ERASEBKGND:
       return 1;
     case WM_SETTEXT: {
@@ -178,10 +156,23 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC hdc = BeginPaint(hwnd, &ps);
-      if (const FormEntry* e = EntryOf(hwnd)) PaintLabel(hwnd, *e, hdc);
+      if (const FormEntry* e = EntryOf(hwnd)) {
+        if (e->kind == EntryKind::GroupBox) {
+          PaintGroupBox(hwnd, *e, hdc);
+        } else {
+          PaintLabel(hwnd, *e, hdc);
+        }
+      }
       EndPaint(hwnd, &ps);
       return 0;
     }
+    // A group box holds controls but is no dialog: what its children
+    // report belongs to the form window.
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return SendMessageW(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam);
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -286,6 +277,5 @@ bool Register(HINSTANCE instance, const wchar_t* name, WNDPROC proc, HICON icon)
 bool RegisterWindowClasses(HINSTANCE instance) {
   HICON programIcon = LoadIconW(instance, L"DEFAULT_ICON");
   return Register(instance, kFormClass, FormProc, programIcon) &&
-         Register(instance, kGroupBoxClass, GroupBoxProc, nullptr) &&
-         Register(instance, kLabelClass, LabelProc, nullptr);
+         Register(instance, kPaintedControlClass, PaintedControlProc, nullptr);
 }

@@ -5,5 +5,5 @@
 #include <windows.h>
 
 inline constexpr wchar_t kFormClass[] = L"TavrinoForm";
-inline constexpr wchar_t kGroupBoxClass[] = L"TavrinoGroupBox";
-inline constexpr wchar_t kLabelClass[] = L"TavrinoLabel";
+// Group boxes and labels.
+inline constexpr wchar_t kPaintedControlClass[] = L"TavrinoControl";

@@ -107,10 +107,10 @@ ControlClass ClassForEntry(const FormEntry& e) {
                  (e.disabled ? WS_DISABLED : 0);
   switch (e.kind) {
     case EntryKind::GroupBox:
-      return {kGroupBoxClass, common | WS_CLIPCHILDREN, 0};
+      return {kPaintedControlClass, common | WS_CLIPCHILDREN, 0};
     case EntryKind::Label:
     case EntryKind::TransLabel:
-      return {kLabelClass, common, 0};
+      return {kPaintedControlClass, common, 0};
     case EntryKind::EditBox: {
       DWORD style = common | ES_AUTOHSCROLL;
       if (e.multiLine) style |= ES_MULTILINE | ES_AUTOVSCROLL;

@@ -45,13 +45,19 @@ void SendUnicodeText(const std::wstring& text) {
 void SendClick(HWND hwnd) {
   RECT rect;
   GetWindowRect(hwnd, &rect);
-  INPUT click[3] = {};
+  const POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  // Under Wine an absolute move sent together with the press can arrive
+  // after it, so the pointer is placed first and the press waits for it.
+  POINT at = {};
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    SetCursorPos(centre.x, centre.y);
+    Sleep(20);
+    GetCursorPos(&at);
+    if (at.x == centre.x && at.y == centre.y) break;
+  }
+  INPUT click[2] = {};
   for (INPUT& input : click) input.type = INPUT_MOUSE;
-  // Absolute coordinates run from 0 to 65535 over the primary screen.
-  click[0].mi.dx = MulDiv((rect.left + rect.right) / 2, 65536, GetSystemMetrics(SM_CXSCREEN));
-  click[0].mi.dy = MulDiv((rect.top + rect.bottom) / 2, 65536, GetSystemMetrics(SM_CYSCREEN));
-  click[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  click[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  click[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(3, click, sizeof(INPUT));
+  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, click, sizeof(INPUT));
 }
