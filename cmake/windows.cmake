@@ -1,6 +1,15 @@
 # The Windows program and the tests that run under Wine.
 set(WINDOWS_LINK_OPTIONS -static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp
-    -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat)
+    -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat -Wl,--gc-sections)
+
+# The program's own code uses no exceptions, RTTI or thread-safe statics
+# (it has one thread), so none of that runtime is linked into it.
+add_library(tavrino_lean INTERFACE)
+target_compile_options(tavrino_lean INTERFACE -Os -fno-exceptions -fno-rtti
+                       -fno-threadsafe-statics -ffunction-sections -fdata-sections)
+foreach(target tavrino_core tavrino_ui)
+  target_link_libraries(${target} PRIVATE tavrino_lean)
+endforeach()
 
 add_library(tavrino_services STATIC
   services/event_loop.cpp
@@ -9,7 +18,7 @@ add_library(tavrino_services STATIC
   services/text_services.cpp
   services/text_store.cpp
   services/window_builder.cpp)
-target_link_libraries(tavrino_services PUBLIC tavrino_ui)
+target_link_libraries(tavrino_services PUBLIC tavrino_ui PRIVATE tavrino_lean)
 target_compile_definitions(tavrino_services PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
 set(RESOURCE_FILE ${CMAKE_SOURCE_DIR}/resources/tavrino.rc)
@@ -19,7 +28,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR}/generated -I${CMAKE_
 enable_language(RC)
 
 add_executable(tavrino WIN32 services/win_main.cpp ${RESOURCE_FILE})
-target_link_libraries(tavrino PRIVATE tavrino_services)
+target_link_libraries(tavrino PRIVATE tavrino_services tavrino_lean)
 target_link_options(tavrino PRIVATE ${WINDOWS_LINK_OPTIONS} -s)
 add_dependencies(tavrino app_icon)
 
@@ -53,3 +62,8 @@ target_link_libraries(e2e_stories PRIVATE tavrino_options GTest::gtest_main)
 target_link_options(e2e_stories PRIVATE ${WINDOWS_LINK_OPTIONS})
 target_compile_definitions(e2e_stories PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 add_dependencies(e2e_stories tavrino)
+
+# The benchmark's yardstick, built like tavrino.exe.
+add_executable(bare_window WIN32 bench/bare_window.cpp)
+target_link_libraries(bare_window PRIVATE tavrino_options tavrino_lean)
+target_link_options(bare_window PRIVATE ${WINDOWS_LINK_OPTIONS} -s)

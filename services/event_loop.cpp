@@ -1,8 +1,6 @@
 // Opening windows, the event loops and the keyboard rules of form windows.
 #include <windows.h>
 
-#include <algorithm>
-
 #include "services/services_state.h"
 
 namespace {
@@ -10,21 +8,34 @@ const char kStartupWindowFailed[] = "加载启动窗口失败。";
 
 // Visible, enabled controls with a tab stop, by TabOrder; among equal
 // values the later entry comes first.
-std::vector<HWND> TabOrder(const OpenWindow& w) {
-  std::vector<uint32_t> order;
-  for (uint32_t i = w.form->entryCount - 1; i >= 1; --i) {
-    const FormEntry& e = w.form->entries[i];
-    if (e.tabStop && IsWindowVisible(w.controls[i]) && IsWindowEnabled(w.controls[i])) {
-      order.push_back(i);
+class TabOrder {
+ public:
+  explicit TabOrder(const OpenWindow& w) : window_(w) {
+    const FormEntry* entries = w.form->entries;
+    for (uint32_t i = w.form->entryCount - 1; i >= 1; --i) {
+      if (!entries[i].tabStop || !IsWindowVisible(w.controls[i]) ||
+          !IsWindowEnabled(w.controls[i])) {
+        continue;
+      }
+      // Insertion keeps equal keys in the order met: later entries first.
+      uint32_t at = count_;
+      while (at > 0 && entries[entry_[at - 1]].tabOrder > entries[i].tabOrder) {
+        entry_[at] = entry_[at - 1];
+        --at;
+      }
+      entry_[at] = i;
+      ++count_;
     }
   }
-  std::stable_sort(order.begin(), order.end(), [&w](uint32_t a, uint32_t b) {
-    return w.form->entries[a].tabOrder < w.form->entries[b].tabOrder;
-  });
-  std::vector<HWND> controls;
-  for (uint32_t i : order) controls.push_back(w.controls[i]);
-  return controls;
-}
+
+  uint32_t count() const { return count_; }
+  HWND operator[](uint32_t k) const { return window_.controls[entry_[k]]; }
+
+ private:
+  const OpenWindow& window_;
+  uint32_t entry_[kMaxEntries] = {};
+  uint32_t count_ = 0;
+};
 
 void FocusControl(HWND control, bool selectAll) {
   SetFocus(control);
@@ -34,15 +45,17 @@ void FocusControl(HWND control, bool selectAll) {
 }
 
 void MoveFocus(OpenWindow& w, bool backwards) {
-  std::vector<HWND> order = TabOrder(w);
-  if (order.empty()) return;
-  auto current = std::find(order.begin(), order.end(), GetFocus());
-  size_t next;
-  if (current == order.end()) {
-    next = backwards ? order.size() - 1 : 0;
+  TabOrder order(w);
+  const uint32_t n = order.count();
+  if (n == 0) return;
+  HWND focus = GetFocus();
+  uint32_t at = 0;
+  while (at < n && order[at] != focus) ++at;
+  uint32_t next;
+  if (at == n) {
+    next = backwards ? n - 1 : 0;
   } else {
-    size_t at = static_cast<size_t>(current - order.begin());
-    next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
+    next = backwards ? (at + n - 1) % n : (at + 1) % n;
   }
   FocusControl(order[next], true);
 }
@@ -92,8 +105,8 @@ void FocusRememberedControl(OpenWindow& w) {
     SetFocus(w.lastFocus);
     return;
   }
-  std::vector<HWND> order = TabOrder(w);
-  if (!order.empty()) FocusControl(order.front(), false);
+  TabOrder order(w);
+  if (order.count() > 0) FocusControl(order[0], false);
 }
 
 bool HandleFormKey(const MSG& msg) {
@@ -129,7 +142,7 @@ void OpenStartupWindow(WindowId window) {
 void RunEventLoop() {
   ServicesState& s = Services();
   s.lifecycle.loopStarted = true;
-  if (s.open.empty()) return;
+  if (OpenWindowCount() == 0) return;
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
   if (msg.message == WM_QUIT) s.lifecycle.exitCode = static_cast<int>(msg.wParam);
@@ -147,10 +160,11 @@ bool OpenModalWindow(WindowId window) {
   OpenWindow* modal = BuildWindow(*form, s.hiddenWindow);
   if (modal == nullptr) return false;
   HWND modalWindow = modal->hwnd;
-  for (auto& other : s.open) {
-    if (other.get() == modal) continue;
-    modal->disabledByModal.push_back({other->hwnd, IsWindowEnabled(other->hwnd) != FALSE});
-    EnableWindow(other->hwnd, FALSE);
+  for (OpenWindow& other : s.windows) {
+    if (!other.inUse || &other == modal) continue;
+    bool wasEnabled = IsWindowEnabled(other.hwnd) != FALSE;
+    modal->disabledByModal[modal->disabledCount++] = {other.hwnd, wasEnabled};
+    EnableWindow(other.hwnd, FALSE);
   }
   RunModalLoop(modalWindow);
   ReturnActivation(previouslyActive);

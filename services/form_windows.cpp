@@ -57,8 +57,8 @@ void PaintGroupBox(HWND hwnd, const FormEntry& e, HDC hdc) {
   RECT frame = rect;
   frame.top += metrics.tmHeight / 2;
   DrawEdge(hdc, &frame, EDGE_ETCHED, BF_RECT);
-  std::wstring caption = WideFromGbk(e.caption);
-  if (!caption.empty()) {
+  WideText caption = WideFromGbk(e.caption);
+  if (caption.length() > 0) {
     RECT text = {8, 0, rect.right - 8, metrics.tmHeight};
     UINT align = e.hAlign == kAlignCentre ? DT_CENTER : e.hAlign == kAlignRight ? DT_RIGHT : DT_LEFT;
     DrawTextW(hdc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
@@ -108,13 +108,11 @@ void PaintLabel(HWND hwnd, const FormEntry& e, HDC hdc) {
     format |= DT_SINGLELINE;
     format |= e.vAlign == kAlignMiddle ? DT_VCENTER : e.vAlign == kAlignBottom ? DT_BOTTOM : DT_TOP;
   }
-  int length = GetWindowTextLengthW(hwnd);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  GetWindowTextW(hwnd, text.data(), length + 1);
+  WideText text = WindowText(hwnd);
   HGDIOBJ oldFont = SelectObject(hdc, FontOf(hwnd));
   SetBkMode(hdc, TRANSPARENT);
   SetTextColor(hdc, ColorOf(e.textColor));
-  DrawTextW(hdc, text.c_str(), length, &rect, format);
+  DrawTextW(hdc, text.c_str(), text.length(), &rect, format);
   SelectObject(hdc, oldFont);
 }
 
@@ -178,31 +176,28 @@ LRESULT CALLBACK PaintedControlProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 void ReleaseWindowResources(OpenWindow& w) {
-  for (HFONT font : w.ownFonts) DeleteObject(font);
-  for (HICON icon : {w.bigIcon, w.smallIcon, w.backPicture}) {
-    if (icon != nullptr) DestroyIcon(icon);
-  }
+  for (uint32_t i = 0; i < w.ownFontCount; ++i) DeleteObject(w.ownFonts[i]);
+  if (w.bigIcon != nullptr) DestroyIcon(w.bigIcon);
+  if (w.smallIcon != nullptr) DestroyIcon(w.smallIcon);
+  if (w.backPicture != nullptr) DestroyIcon(w.backPicture);
 }
 
 void RestoreDisabledWindows(OpenWindow& w) {
-  for (const auto& d : w.disabledByModal) {
+  for (uint32_t i = 0; i < w.disabledCount; ++i) {
+    const OpenWindow::DisabledWindow& d = w.disabledByModal[i];
     if (IsWindow(d.hwnd)) EnableWindow(d.hwnd, d.wasEnabled);
   }
-  w.disabledByModal.clear();
+  w.disabledCount = 0;
 }
 
 // The quit rule: the last form window gone ends the event loop, once the
 // loop has started.
-void ForgetWindow(HWND hwnd) {
-  ServicesState& s = Services();
-  for (auto it = s.open.begin(); it != s.open.end(); ++it) {
-    if ((*it)->hwnd != hwnd) continue;
-    RestoreDisabledWindows(**it);
-    ReleaseWindowResources(**it);
-    s.open.erase(it);
-    if (s.open.empty() && s.lifecycle.loopStarted) PostQuitMessage(s.lifecycle.exitCode);
-    return;
-  }
+void ForgetWindow(OpenWindow& w) {
+  RestoreDisabledWindows(w);
+  ReleaseWindowResources(w);
+  w = OpenWindow();
+  const LifecycleState& lifecycle = Services().lifecycle;
+  if (OpenWindowCount() == 0 && lifecycle.loopStarted) PostQuitMessage(lifecycle.exitCode);
 }
 
 void OnClicked(HWND control) {
@@ -256,7 +251,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_NCDESTROY:
       RemovePropW(hwnd, kFontProperty);
-      ForgetWindow(hwnd);
+      ForgetWindow(*w);
       return 0;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);

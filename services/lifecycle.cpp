@@ -29,9 +29,16 @@ void AppendGbk(wchar_t* buffer, int capacity, const char* text) {
 }
 }  // namespace
 
-ServicesState& Services() {
-  static ServicesState state;
-  return state;
+namespace {
+ServicesState state;
+}  // namespace
+
+ServicesState& Services() { return state; }
+
+uint32_t OpenWindowCount() {
+  uint32_t count = 0;
+  for (const OpenWindow& w : state.windows) count += w.inUse;
+  return count;
 }
 
 void InitWindowServices() {
@@ -61,8 +68,8 @@ void ShutdownWindowServices() {
     s.lifecycle.exitRoutine = nullptr;
     routine();
   }
-  while (!s.open.empty()) {
-    if (!DestroyWindow(s.open.back()->hwnd)) s.open.pop_back();
+  for (OpenWindow& w : s.windows) {
+    if (w.inUse && !DestroyWindow(w.hwnd)) w = OpenWindow();
   }
   if (s.hiddenWindow) DestroyWindow(s.hiddenWindow);
   s.hiddenWindow = nullptr;
@@ -106,25 +113,27 @@ const FormDescription* FindForm(WindowId window) {
 }
 
 OpenWindow* FindOpenWindow(WindowId window) {
-  for (auto& w : Services().open) {
-    if (w->form->windowId == window) return w.get();
+  for (OpenWindow& w : state.windows) {
+    if (w.inUse && w.form->windowId == window) return &w;
   }
   return nullptr;
 }
 
 OpenWindow* FindOpenWindow(HWND hwnd) {
-  for (auto& w : Services().open) {
-    if (w->hwnd == hwnd) return w.get();
+  for (OpenWindow& w : state.windows) {
+    if (w.inUse && w.hwnd == hwnd) return &w;
   }
   return nullptr;
 }
 
 OpenWindow* FindControlOwner(HWND control, uint32_t* index) {
-  for (auto& w : Services().open) {
-    for (uint32_t i = 1; i < w->controls.size(); ++i) {
-      if (w->controls[i] == control) {
+  if (control == nullptr) return nullptr;
+  for (OpenWindow& w : state.windows) {
+    if (!w.inUse) continue;
+    for (uint32_t i = 1; i < w.form->entryCount; ++i) {
+      if (w.controls[i] == control) {
         *index = i;
-        return w.get();
+        return &w;
       }
     }
   }

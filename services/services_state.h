@@ -5,9 +5,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "services/window_services.h"
 #include "ui/forms.h"
@@ -19,12 +16,19 @@ struct LifecycleState {
   int exitCode = 0;        // carried by the quit request
 };
 
+// Fixed bounds keep the services free of containers; the form table is
+// checked against them before any window exists.
+constexpr uint32_t kMaxEntries = 32;      // in one form description
+constexpr uint32_t kMaxOpenWindows = 8;  // open at once
+
 // A window built from a form description, with everything it owns.
 struct OpenWindow {
+  bool inUse = false;
   const FormDescription* form = nullptr;
   HWND hwnd = nullptr;
-  std::vector<HWND> controls;  // parallel to form->entries; [0] is the window
-  std::vector<HFONT> ownFonts;  // fonts made from the form's font records
+  HWND controls[kMaxEntries] = {};  // parallel to form->entries; [0] is the window
+  HFONT ownFonts[kMaxEntries] = {};  // fonts made from the form's font records
+  uint32_t ownFontCount = 0;
   HICON bigIcon = nullptr;
   HICON smallIcon = nullptr;
   HICON backPicture = nullptr;
@@ -33,7 +37,8 @@ struct OpenWindow {
     HWND hwnd;
     bool wasEnabled;
   };
-  std::vector<DisabledWindow> disabledByModal;
+  DisabledWindow disabledByModal[kMaxOpenWindows] = {};
+  uint32_t disabledCount = 0;
 };
 
 struct ServicesState {
@@ -41,10 +46,11 @@ struct ServicesState {
   HINSTANCE instance = nullptr;
   HWND hiddenWindow = nullptr;
   FormTable forms = {nullptr, 0};
-  std::vector<std::unique_ptr<OpenWindow>> open;
+  OpenWindow windows[kMaxOpenWindows];  // a slot stays put while its window is open
 };
 
 ServicesState& Services();
+uint32_t OpenWindowCount();
 
 const FormDescription* FindForm(WindowId window);
 OpenWindow* FindOpenWindow(WindowId window);
@@ -53,10 +59,31 @@ OpenWindow* FindOpenWindow(HWND hwnd);
 OpenWindow* FindControlOwner(HWND control, uint32_t* index);
 HWND FindControl(WindowId window, ControlId control);
 
+// UTF-16 text for Windows, in storage from the text store.
+class WideText {
+ public:
+  // Room for `length` characters and the terminator; all zero.
+  explicit WideText(int length);
+  WideText(WideText&& other) noexcept;
+  WideText(const WideText&) = delete;
+  WideText& operator=(const WideText&) = delete;
+  ~WideText();
+  wchar_t* data() { return text_; }
+  const wchar_t* c_str() const { return text_; }
+  int length() const { return length_; }
+  void set_length(int length) { length_ = length; }
+
+ private:
+  wchar_t* text_;
+  int length_;
+};
+
 // Conversions at the Windows edge, always through code page 936.
-std::wstring WideFromGbk(TextValue text);
+WideText WideFromGbk(TextValue text);
 // An owned text from the text store; an empty input gives null.
 TextValue GbkFromWide(const wchar_t* text, int length);
+// A window's whole text.
+WideText WindowText(HWND hwnd);
 
 // Builds the window and its controls, raises the created event, shows it.
 // Returns null when the window cannot be created.

@@ -19,13 +19,33 @@ HGLOBAL GlobalCopy(const void* bytes, size_t size) {
 }
 }  // namespace
 
-std::wstring WideFromGbk(TextValue text) {
-  if (text == nullptr || text[0] == 0) return std::wstring();
-  int length = MultiByteToWideChar(kGbk, 0, text, -1, nullptr, 0);
-  std::wstring wide(length, L'\0');
-  MultiByteToWideChar(kGbk, 0, text, -1, wide.data(), length);
-  wide.resize(length - 1);
+WideText::WideText(int length)
+    : text_(reinterpret_cast<wchar_t*>(
+          TextStoreAllocate((static_cast<size_t>(length) + 1) * sizeof(wchar_t)))),
+      length_(length) {
+  std::memset(text_, 0, (static_cast<size_t>(length) + 1) * sizeof(wchar_t));
+}
+
+WideText::WideText(WideText&& other) noexcept : text_(other.text_), length_(other.length_) {
+  other.text_ = nullptr;
+}
+
+WideText::~WideText() {
+  if (text_ != nullptr) TextStoreRelease(reinterpret_cast<char*>(text_));
+}
+
+WideText WideFromGbk(TextValue text) {
+  if (text == nullptr || text[0] == 0) return WideText(0);
+  int length = MultiByteToWideChar(kGbk, 0, text, -1, nullptr, 0) - 1;
+  WideText wide(length);
+  MultiByteToWideChar(kGbk, 0, text, -1, wide.data(), length + 1);
   return wide;
+}
+
+WideText WindowText(HWND hwnd) {
+  WideText text(GetWindowTextLengthW(hwnd));
+  text.set_length(GetWindowTextW(hwnd, text.data(), text.length() + 1));
+  return text;
 }
 
 TextValue GbkFromWide(const wchar_t* text, int length) {
@@ -41,11 +61,8 @@ TextValue GbkFromWide(const wchar_t* text, int length) {
 TextValue GetControlText(WindowId window, ControlId control) {
   HWND hwnd = FindControl(window, control);
   if (hwnd == nullptr) return nullptr;
-  int length = GetWindowTextLengthW(hwnd);
-  if (length <= 0) return nullptr;
-  std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-  int read = GetWindowTextW(hwnd, wide.data(), length + 1);
-  return GbkFromWide(wide.c_str(), read);
+  WideText wide = WindowText(hwnd);
+  return GbkFromWide(wide.c_str(), wide.length());
 }
 
 void SetControlText(WindowId window, ControlId control, TextValue text) {
@@ -67,9 +84,9 @@ int ShowMessageBox(TextValue text, uint32_t flags, TextValue title) {
 bool CopyTextToClipboard(TextValue text) {
   if (!OpenClipboard(Services().hiddenWindow)) return false;
   EmptyClipboard();
-  std::wstring wide = WideFromGbk(text);
+  WideText wide = WideFromGbk(text);
   HGLOBAL ansi = GlobalCopy(text, std::strlen(text) + 1);
-  HGLOBAL unicode = GlobalCopy(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  HGLOBAL unicode = GlobalCopy(wide.c_str(), (wide.length() + 1) * sizeof(wchar_t));
   HGLOBAL locale = GlobalCopy(&kChineseSimplified, sizeof kChineseSimplified);
   bool placed = ansi != nullptr && unicode != nullptr && locale != nullptr;
   if (placed) {
@@ -77,9 +94,9 @@ bool CopyTextToClipboard(TextValue text) {
     SetClipboardData(CF_UNICODETEXT, unicode);
     SetClipboardData(CF_LOCALE, locale);
   } else {
-    for (HGLOBAL memory : {ansi, unicode, locale}) {
-      if (memory != nullptr) GlobalFree(memory);
-    }
+    if (ansi != nullptr) GlobalFree(ansi);
+    if (unicode != nullptr) GlobalFree(unicode);
+    if (locale != nullptr) GlobalFree(locale);
   }
   CloseClipboard();
   return placed;

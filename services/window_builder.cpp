@@ -2,7 +2,6 @@
 // icons. The window procedures live in form_windows.cpp.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstring>
 
 #include "services/form_windows.h"
@@ -29,7 +28,10 @@ bool ParentChainIsSound(const FormDescription& form, uint32_t index) {
 }
 
 bool FormIsReadable(const FormDescription* form) {
-  if (form == nullptr || form->entries == nullptr || form->entryCount == 0) return false;
+  if (form == nullptr || form->entries == nullptr || form->entryCount == 0 ||
+      form->entryCount > kMaxEntries) {
+    return false;
+  }
   if (form->entries[0].kind != EntryKind::Window) return false;
   for (uint32_t i = 1; i < form->entryCount; ++i) {
     if (form->entries[i].kind == EntryKind::Window) return false;
@@ -153,7 +155,7 @@ bool CreateControl(OpenWindow& w, uint32_t index) {
   w.controls[index] = hwnd;
   HFONT font = FontFromSpec(e.font);
   if (font != nullptr) {
-    w.ownFonts.push_back(font);
+    w.ownFonts[w.ownFontCount++] = font;
   } else {
     font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }
@@ -166,7 +168,7 @@ bool CreateControl(OpenWindow& w, uint32_t index) {
 
 // The earlier sibling in the list lies on top: put each on top, last first.
 void StackControls(const OpenWindow& w) {
-  for (size_t i = w.controls.size() - 1; i >= 1; --i) {
+  for (uint32_t i = w.form->entryCount - 1; i >= 1; --i) {
     SetWindowPos(w.controls[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
@@ -211,16 +213,25 @@ bool CreateFrameAndControls(OpenWindow& w, HWND owner) {
 
 bool FormsAreReadable(const FormTable& forms) {
   if (forms.forms == nullptr || forms.count == 0) return false;
-  return std::all_of(forms.forms, forms.forms + forms.count, FormIsReadable);
+  for (uint32_t i = 0; i < forms.count; ++i) {
+    if (!FormIsReadable(forms.forms[i])) return false;
+  }
+  return true;
 }
 
 OpenWindow* BuildWindow(const FormDescription& form, HWND owner) {
   ServicesState& s = Services();
-  auto window = std::make_unique<OpenWindow>();
-  OpenWindow* w = window.get();
+  OpenWindow* w = nullptr;
+  for (OpenWindow& slot : s.windows) {
+    if (!slot.inUse) {
+      w = &slot;
+      break;
+    }
+  }
+  if (w == nullptr) return nullptr;
+  *w = OpenWindow();
+  w->inUse = true;
   w->form = &form;
-  w->controls.assign(form.entryCount, nullptr);
-  s.open.push_back(std::move(window));
   // No routine runs while the window is half built.
   ++s.lifecycle.eventBlock;
   bool built = CreateFrameAndControls(*w, owner);
@@ -229,7 +240,7 @@ OpenWindow* BuildWindow(const FormDescription& form, HWND owner) {
     if (w->hwnd != nullptr) {
       DestroyWindow(w->hwnd);
     } else {
-      s.open.pop_back();
+      *w = OpenWindow();
     }
     return nullptr;
   }

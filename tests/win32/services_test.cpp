@@ -235,7 +235,7 @@ TEST_F(AboutWindowTest, OpensOwnedTopmostAtItsPlaceWhileTheMainWindowWaits) {
     seen.title = TextOf(about);
     seen.mainEnabled = IsWindowEnabled(FindOpenWindow(MainWindowId)->hwnd) != FALSE;
     seen.secondOpenReturned = OpenModalWindow(AboutWindowId);
-    seen.openWindows = Services().open.size();
+    seen.openWindows = OpenWindowCount();
     PressKey(VK_ESCAPE);
   });
   EXPECT_TRUE(OpenModalWindow(AboutWindowId));
@@ -264,7 +264,7 @@ TEST_F(AboutWindowTest, ReopenedTwentyTimesKeepsTheMainWindowAndItsTexts) {
     ASSERT_TRUE(OpenModalWindow(AboutWindowId));
   }
   EXPECT_TRUE(IsWindowEnabled(window.hwnd()));
-  EXPECT_EQ(Services().open.size(), 1u);
+  EXPECT_EQ(OpenWindowCount(), 1u);
   EXPECT_EQ(TakeText(GetControlText(MainWindowId, WebTicketBox)), "http://www.yy.com/go.html#1");
 }
 
