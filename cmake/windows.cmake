@@ -16,10 +16,17 @@ add_library(tavrino_services STATIC
   services/form_windows.cpp
   services/lifecycle.cpp
   services/text_services.cpp
-  services/text_store.cpp
   services/window_builder.cpp)
 target_link_libraries(tavrino_services PUBLIC tavrino_ui PRIVATE tavrino_lean)
 target_compile_definitions(tavrino_services PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+
+# The text store, as shipped and, for tests and the benchmark, with hooks
+# that count its allocations and inject a failure.
+add_library(tavrino_store STATIC services/text_store.cpp)
+target_link_libraries(tavrino_store PRIVATE tavrino_services tavrino_lean)
+add_library(tavrino_store_hooked STATIC services/text_store.cpp)
+target_link_libraries(tavrino_store_hooked PRIVATE tavrino_services tavrino_lean)
+target_compile_definitions(tavrino_store_hooked PUBLIC TAVRINO_STORE_HOOKS)
 
 set(RESOURCE_FILE ${CMAKE_SOURCE_DIR}/resources/tavrino.rc)
 set_source_files_properties(${RESOURCE_FILE} PROPERTIES
@@ -28,7 +35,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR}/generated -I${CMAKE_
 enable_language(RC)
 
 add_executable(tavrino WIN32 services/win_main.cpp ${RESOURCE_FILE})
-target_link_libraries(tavrino PRIVATE tavrino_services tavrino_lean)
+target_link_libraries(tavrino PRIVATE tavrino_services tavrino_store tavrino_lean)
 target_link_options(tavrino PRIVATE ${WINDOWS_LINK_OPTIONS} -s)
 add_dependencies(tavrino app_icon)
 
@@ -40,17 +47,18 @@ add_executable(win32_tests
   tests/win32/main_window_test.cpp
   tests/win32/process_test.cpp
   tests/win32/resources_test.cpp
+  tests/win32/robustness_test.cpp
   tests/win32/services_test.cpp
   tests/win32/test_support.cpp
   tests/win32/win32_main.cpp
   ${RESOURCE_FILE})
-target_link_libraries(win32_tests PRIVATE tavrino_services GTest::gtest version)
+target_link_libraries(win32_tests PRIVATE tavrino_services tavrino_store_hooked GTest::gtest version)
 add_dependencies(win32_tests tavrino probe)
 target_link_options(win32_tests PRIVATE ${WINDOWS_LINK_OPTIONS})
 add_dependencies(win32_tests app_icon)
 
 add_executable(probe tests/win32/probe.cpp ${RESOURCE_FILE})
-target_link_libraries(probe PRIVATE tavrino_services)
+target_link_libraries(probe PRIVATE tavrino_services tavrino_store_hooked)
 target_link_options(probe PRIVATE ${WINDOWS_LINK_OPTIONS} -mconsole)
 add_dependencies(probe app_icon)
 

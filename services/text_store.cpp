@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/text_store.h"
+#include "services/text_store_hooks.h"
 #include "services/window_services.h"
 
 namespace {
@@ -17,10 +18,24 @@ const char kAllocationFailed[] = "分配内存失败，申请的字节数：";
   std::to_chars(message + used, message + sizeof message - 1, bytes);
   FatalStop(message, 0);
 }
+
+#ifdef TAVRINO_STORE_HOOKS
+uint64_t allocations = 0;
+uint64_t failingAllocation = 0;
+
+bool InjectedFailure() { return ++allocations == failingAllocation; }
+#else
+constexpr bool InjectedFailure() { return false; }
+#endif
 }  // namespace
 
+#ifdef TAVRINO_STORE_HOOKS
+uint64_t TextStoreAllocations() { return allocations; }
+void FailTextStoreAllocation(uint64_t nth) { failingAllocation = nth ? allocations + nth : 0; }
+#endif
+
 char* TextStoreAllocate(size_t bytes) {
-  void* storage = HeapAlloc(GetProcessHeap(), 0, bytes);
+  void* storage = InjectedFailure() ? nullptr : HeapAlloc(GetProcessHeap(), 0, bytes);
   if (storage == nullptr) ReportExhaustedStore(bytes);
   return static_cast<char*>(storage);
 }

@@ -67,11 +67,14 @@ std::wstring BesideTestProgram(const wchar_t* name) {
 }
 
 std::wstring TextOf(HWND hwnd) {
-  wchar_t text[4096] = {};
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+  std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                      2000, &copied);
-  return std::wstring(text, copied);
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 2000, &copied);
+  text.resize(copied);
+  return text;
 }
 
 std::vector<HWND> DescendantsOfClass(HWND parent, const wchar_t* className) {

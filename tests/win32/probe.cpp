@@ -4,13 +4,18 @@
 //   probe empty-loop      no window open: the event loop returns at once
 //   probe orderly         the main window closes; the exit routine runs once
 //   probe fatal-store     the text store fails with the main window open
+//   probe fail-generate N the Nth text-store allocation of a generate action
+//                         fails; ends with 5 if the action needed fewer
 //   probe hold-clipboard  keeps the clipboard open until told to let go
 #include <windows.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "core/text_store.h"
 #include "services/services_state.h"
+#include "services/text_store_hooks.h"
+#include "ui/actions.h"
 #include "ui/ids.h"
 
 namespace {
@@ -60,6 +65,14 @@ int main(int argc, char** argv) {
     SetControlText(MainWindowId, ChannelIdBox, "1");
     TextStoreAllocate(kMoreThanAnyHeapHas);
     return 3;
+  }
+  if (std::strcmp(mode, "fail-generate") == 0 && argc > 2) {
+    SetExitRoutine(ExitRoutineThatMustNotRun);
+    OpenStartupWindow(MainWindowId);
+    SetControlText(MainWindowId, ChannelIdBox, "12345");
+    FailTextStoreAllocation(std::strtoull(argv[2], nullptr, 10));
+    OnGenerateWebTicket();
+    return 5;
   }
   return 2;
 }
