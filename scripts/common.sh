@@ -6,7 +6,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${TAVRINO_BUILD:-$ROOT/build}
 
 PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool
-          xclip imagemagick fonts-wqy-microhei fonts-wine icoutils x11-utils)
+          xclip imagemagick fonts-wqy-microhei fonts-wine icoutils x11-utils clang
+          libclang-rt-14-dev zip)
 
 say() { printf '== %s\n' "$*" >&2; }
 
@@ -28,6 +29,11 @@ build_windows() {
   cmake -S "$ROOT" -B "$BUILD/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
   cmake --build "$BUILD/win64" -- -j2
+}
+
+build_fuzz() {
+  cmake -S "$ROOT" -B "$BUILD/fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTAVRINO_FUZZ=ON >/dev/null
+  cmake --build "$BUILD/fuzz" -- -j2
 }
 
 build_native() {

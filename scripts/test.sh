@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs every test: native unit tests under the sanitizers, the program
-# file's checks, the Win32 tests under Wine (code pages 936 and 1252), and
-# the end-to-end user stories on a Wine virtual desktop.
+# Runs every test: native unit tests under the sanitizers, a short fuzz run,
+# the program file's checks, the Win32 tests under Wine (code pages 936 and
+# 1252), and the end-to-end user stories on a Wine virtual desktop (code
+# pages 936, 1252 and 950).
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 PASSED=0
@@ -27,10 +28,16 @@ run_wine_gtest() {  # name, program, log, locale
   count_gtest "$1" "$3"
 }
 
+# A check fails when its command fails or when it reported a failure.
+CHECK_FAILURES=0
+fail() { printf '   FAIL: %s\n' "$*" >&2; CHECK_FAILURES=$((CHECK_FAILURES + 1)); return 1; }
+
 check() {  # name, command...
-  local name=$1
+  local name=$1 status=0
   shift
-  if "$@"; then
+  CHECK_FAILURES=0
+  "$@" || status=1
+  if [ "$status" -eq 0 ] && [ "$CHECK_FAILURES" -eq 0 ]; then
     PASSED=$((PASSED + 1))
     printf '   ok: %s\n' "$name"
   else
@@ -50,6 +57,15 @@ build_native
 cat "$LOGS/native.log"
 count_gtest native "$LOGS/native.log"
 
+say "fuzzing the text operations against a reference (short run)"
+build_fuzz
+fuzz_briefly() {
+  mkdir -p "$BUILD/fuzz/corpus"
+  "$BUILD/fuzz/text_fuzz" -runs=300000 -max_len=128 "$BUILD/fuzz/corpus" >"$LOGS/fuzz.log" 2>&1 ||
+    { tail -n 30 "$LOGS/fuzz.log"; return 1; }
+}
+check "text operations fuzzed, 300,000 runs" fuzz_briefly
+
 say "the program file"
 build_windows
 source "$ROOT/tests/program_file.sh"
@@ -66,8 +82,11 @@ done
 check "Wine gave code page 936 for zh_CN" grep -q '^ANSI code page: 936$' "$LOGS/win32-zh_CN.UTF-8.log"
 check "Wine gave code page 1252 for en_US" grep -q '^ANSI code page: 1252$' "$LOGS/win32-en_US.UTF-8.log"
 
-say "end-to-end user stories"
-run_wine_gtest "e2e stories" e2e_stories.exe "$LOGS/e2e-stories.log" "$WINE_LOCALE"
+for locale in zh_CN.UTF-8 en_US.UTF-8 zh_TW.UTF-8; do
+  say "end-to-end user stories, LC_ALL=$locale"
+  run_wine_gtest "e2e stories $locale" e2e_stories.exe "$LOGS/e2e-$locale.log" "$locale"
+done
+say "end-to-end user stories seen from Linux"
 source "$ROOT/tests/e2e/lib.sh"
 for f in "$ROOT"/tests/e2e/*.sh; do [ "$f" = "$ROOT/tests/e2e/lib.sh" ] || source "$f"; done
 for t in $(declare -F | awk '{print $3}' | grep '^e2e_'); do check "$t" run_story "$t"; done

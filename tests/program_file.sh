@@ -41,3 +41,13 @@ file_manifest_runs_as_invoker_without_dpi_awareness() {
   grep -q 'supportedOS' <<<"$manifest" || fail "no supported-OS entries"
   ! grep -qi 'dpiAware' <<<"$manifest" || fail "declares DPI awareness"
 }
+
+file_has_aslr_high_entropy_and_dep() {
+  local flags
+  flags=$(x86_64-w64-mingw32-objdump -p "$(EXE)" | awk '/^DllCharacteristics/{print $2}')
+  echo "   DllCharacteristics: $flags"
+  (( (16#$flags & 0x40) != 0 )) || fail "no ASLR (DYNAMIC_BASE)"
+  (( (16#$flags & 0x20) != 0 )) || fail "no high-entropy addresses (HIGH_ENTROPY_VA)"
+  (( (16#$flags & 0x100) != 0 )) || fail "no DEP (NX_COMPAT)"
+  x86_64-w64-mingw32-objdump -h "$(EXE)" | grep -q '\.reloc' || fail "no relocations to move it"
+}

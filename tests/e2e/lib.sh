@@ -6,8 +6,6 @@ E2E_SHOTS="$BUILD/screenshots"
 PROGRAM_PID=
 MAIN_WINDOW=
 
-fail() { printf '   FAIL: %s\n' "$*" >&2; return 1; }
-
 start_program() {
   run_wine "$BUILD/win64/tavrino.exe" &
   PROGRAM_PID=$!

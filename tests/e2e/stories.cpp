@@ -63,6 +63,7 @@ std::vector<BYTE> IconPixels(HICON icon) {
 class Tavrino : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_TRUE(program_.started()) << "start failed: " << program_.startError();
     main_ = program_.WaitForWindow(L"TavrinoForm", kTitle.c_str());
     ASSERT_NE(main_, nullptr) << "the main window did not appear";
     SetForegroundWindow(main_);

@@ -4,9 +4,15 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& argu
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   std::wstring line = L"\"" + program + L"\" " + arguments;
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &info_)) {
+  // Under load Wine now and then refuses a start that works a moment later.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &info_)) {
+      return;
+    }
+    startError_ = GetLastError();
     info_ = {};
+    Sleep(200);
   }
 }
 
@@ -18,6 +24,7 @@ ChildProcess::~ChildProcess() {
 }
 
 DWORD ChildProcess::ExitCode(DWORD milliseconds) {
+  if (!started()) return STILL_ACTIVE;
   WaitForSingleObject(info_.hProcess, milliseconds);
   DWORD code = STILL_ACTIVE;
   GetExitCodeProcess(info_.hProcess, &code);

@@ -14,6 +14,7 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   bool started() const { return info_.hProcess != nullptr; }
+  DWORD startError() const { return startError_; }
   // The exit code, or STILL_ACTIVE when it has not ended in time.
   DWORD ExitCode(DWORD milliseconds = 10000);
   // Its visible top-level windows of the class (and title, when given).
@@ -23,6 +24,7 @@ class ChildProcess {
 
  private:
   PROCESS_INFORMATION info_ = {};
+  DWORD startError_ = 0;
 };
 
 // The path of a file beside the running test program.

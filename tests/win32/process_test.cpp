@@ -12,11 +12,13 @@ namespace {
 
 TEST(ProcessTest, AnEmptyEventLoopReturnsAtOnceAndEndsWithZero) {
   ChildProcess probe(BesideTestProgram(L"probe.exe"), L"empty-loop");
+  ASSERT_TRUE(probe.started()) << "start failed: " << probe.startError();
   EXPECT_EQ(probe.ExitCode(), 0u);
 }
 
 TEST(ProcessTest, ClosingTheLastWindowRunsTheExitRoutineOnceAfterIt) {
   ChildProcess probe(BesideTestProgram(L"probe.exe"), L"orderly");
+  ASSERT_TRUE(probe.started()) << "start failed: " << probe.startError();
   EXPECT_EQ(probe.ExitCode(), 0u);
 }
 
@@ -30,6 +32,7 @@ class ProgramCloseTest : public ::testing::TestWithParam<CloseCase> {};
 
 TEST_P(ProgramCloseTest, TheProgramEndsWithZero) {
   ChildProcess program(BesideTestProgram(L"tavrino.exe"));
+  ASSERT_TRUE(program.started()) << "start failed: " << program.startError();
   HWND main = program.WaitForWindow(L"TavrinoForm");
   ASSERT_NE(main, nullptr);
   PostMessageW(main, GetParam().message, GetParam().wParam, 0);
@@ -57,6 +60,7 @@ std::wstring CheckFatalBox(ChildProcess& probe, HWND box) {
 
 TEST(ProcessTest, AnExhaustedTextStoreShowsTheErrorBoxThenEndsWithMinusOne) {
   ChildProcess probe(BesideTestProgram(L"probe.exe"), L"fatal-store");
+  ASSERT_TRUE(probe.started()) << "start failed: " << probe.startError();
   HWND box = probe.WaitForWindow(L"#32770");
   ASSERT_NE(box, nullptr);
   HWND main = probe.WaitForWindow(L"TavrinoForm");
@@ -92,6 +96,7 @@ TEST(ProcessTest, AFailedAllocationAnywhereInAGenerateActionStopsTheProgram) {
   for (int nth = 1; nth <= 20; ++nth) {
     SCOPED_TRACE(nth);
     ChildProcess probe(BesideTestProgram(L"probe.exe"), L"fail-generate " + std::to_wstring(nth));
+    ASSERT_TRUE(probe.started()) << "start failed: " << probe.startError();
     HWND box = nullptr;
     for (int i = 0; i < 200 && box == nullptr && probe.ExitCode(0) == STILL_ACTIVE; ++i) {
       std::vector<HWND> boxes = probe.Windows(L"#32770");

@@ -100,6 +100,7 @@ TEST_F(RobustnessTest, CopyingWhileAnotherProgramHoldsTheClipboardShowsNothing) 
   HANDLE held = CreateEventW(nullptr, TRUE, FALSE, L"TavrinoProbeClipboardHeld");
   HANDLE release = CreateEventW(nullptr, TRUE, FALSE, L"TavrinoProbeClipboardRelease");
   ChildProcess holder(BesideTestProgram(L"probe.exe"), L"hold-clipboard");
+  ASSERT_TRUE(holder.started()) << "start failed: " << holder.startError();
   ASSERT_EQ(WaitForSingleObject(held, 10000), WAIT_OBJECT_0);
   boxAppeared = false;
   UINT_PTR watchdog = SetTimer(nullptr, 0, 200, CloseAnyBox);

@@ -63,6 +63,7 @@ TEST(ClipboardBusyTest, AClipboardHeldByAnotherProcessIsLeftAlone) {
   HANDLE held = CreateEventW(nullptr, TRUE, FALSE, L"TavrinoProbeClipboardHeld");
   HANDLE release = CreateEventW(nullptr, TRUE, FALSE, L"TavrinoProbeClipboardRelease");
   ChildProcess holder(BesideTestProgram(L"probe.exe"), L"hold-clipboard");
+  ASSERT_TRUE(holder.started()) << "start failed: " << holder.startError();
   ASSERT_EQ(WaitForSingleObject(held, 10000), WAIT_OBJECT_0);
   EXPECT_FALSE(CopyTextToClipboard("after"));
   SetEvent(release);
