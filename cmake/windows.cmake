@@ -75,3 +75,8 @@ add_dependencies(e2e_stories tavrino)
 add_executable(bare_window WIN32 bench/bare_window.cpp)
 target_link_libraries(bare_window PRIVATE tavrino_options tavrino_lean)
 target_link_options(bare_window PRIVATE ${WINDOWS_LINK_OPTIONS} -s)
+
+add_executable(benchmark bench/benchmark.cpp tests/win32/child_process.cpp ${RESOURCE_FILE})
+target_link_libraries(benchmark PRIVATE tavrino_services tavrino_store_hooked psapi)
+target_link_options(benchmark PRIVATE ${WINDOWS_LINK_OPTIONS} -mconsole)
+add_dependencies(benchmark tavrino bare_window app_icon)

@@ -7,7 +7,7 @@ BUILD=${TAVRINO_BUILD:-$ROOT/build}
 
 PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool
           xclip imagemagick fonts-wqy-microhei fonts-wine icoutils x11-utils clang
-          libclang-rt-14-dev zip)
+          libclang-rt-14-dev zip unzip)
 
 say() { printf '== %s\n' "$*" >&2; }
 

@@ -71,6 +71,20 @@ build_windows
 source "$ROOT/tests/program_file.sh"
 for t in $(declare -F | awk '{print $3}' | grep '^file_'); do check "$t" "$t"; done
 
+say "the release is reproducible"
+release_twice() {
+  local first="$BUILD/release-check/a" second="$BUILD/release-check/elsewhere/b"
+  rm -rf "$BUILD/release-check"
+  bash "$ROOT/scripts/release.sh" "$first" >/dev/null 2>&1 || { fail "release.sh failed"; return 1; }
+  bash "$ROOT/scripts/release.sh" "$second" >/dev/null 2>&1 || { fail "release.sh failed"; return 1; }
+  cat "$first/SHA256SUMS"
+  cmp -s "$first/SHA256SUMS" "$second/SHA256SUMS" || fail "two clean builds differ"
+  unzip -Z1 "$first/tavrino-1.0.0-win64.zip" | sort | tr '\n' ' ' |
+    grep -qx 'tavrino-1.0.0-win64/LICENSE tavrino-1.0.0-win64/README.md tavrino-1.0.0-win64/tavrino.exe ' ||
+    fail "the zip does not hold exactly the exe, README.md and LICENSE"
+}
+check "two clean release builds give the same SHA-256" release_twice
+
 start_virtual_display
 trap 'stop_wine; stop_virtual_display' EXIT
 prepare_wine_prefix

@@ -15,6 +15,7 @@ class ChildProcess {
 
   bool started() const { return info_.hProcess != nullptr; }
   DWORD startError() const { return startError_; }
+  HANDLE handle() const { return info_.hProcess; }
   // The exit code, or STILL_ACTIVE when it has not ended in time.
   DWORD ExitCode(DWORD milliseconds = 10000);
   // Its visible top-level windows of the class (and title, when given).
