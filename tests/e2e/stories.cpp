@@ -15,16 +15,6 @@ namespace {
 const std::string kWebPrefix = "http://www.yy.com/go.html#";
 const std::string kClientPrefix = "yy://";
 
-std::string Gbk(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  int bytes = WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                  nullptr, nullptr);
-  std::string gbk(bytes, '\0');
-  WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), gbk.data(), bytes,
-                      nullptr, nullptr);
-  return gbk;
-}
-
 std::string ClipboardAnsi() {
   std::string text = "<nothing>";
   for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(20);

@@ -84,6 +84,16 @@ std::wstring TextOf(HWND hwnd) {
   return text;
 }
 
+std::string Gbk(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  int bytes = WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                  nullptr, nullptr);
+  std::string gbk(bytes, '\0');
+  WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), gbk.data(), bytes,
+                      nullptr, nullptr);
+  return gbk;
+}
+
 std::vector<HWND> DescendantsOfClass(HWND parent, const wchar_t* className) {
   struct Search {
     const wchar_t* className;

@@ -32,6 +32,8 @@ class ChildProcess {
 std::wstring BesideTestProgram(const wchar_t* name);
 
 std::wstring TextOf(HWND hwnd);
+// The text's GBK bytes, as Windows converts them (characters GBK lacks: '?').
+std::string Gbk(const std::wstring& text);
 // Every descendant of the window whose class is `className`.
 std::vector<HWND> DescendantsOfClass(HWND parent, const wchar_t* className);
 

@@ -118,15 +118,6 @@ TEST_F(RobustnessTest, CopyingWhileAnotherProgramHoldsTheClipboardShowsNothing) 
   CloseHandle(release);
 }
 
-std::string Gbk(const std::wstring& text) {
-  int bytes = WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                  nullptr, nullptr);
-  std::string gbk(bytes, '\0');
-  WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), gbk.data(), bytes,
-                      nullptr, nullptr);
-  return gbk;
-}
-
 // Compares long texts without printing them whole.
 void ExpectSameBytes(const std::string& actual, const std::string& expected, const char* what) {
   EXPECT_EQ(actual.size(), expected.size()) << what;
