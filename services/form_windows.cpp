@@ -272,5 +272,6 @@ bool Register(HINSTANCE instance, const wchar_t* name, WNDPROC proc, HICON icon)
 bool RegisterWindowClasses(HINSTANCE instance) {
   HICON programIcon = LoadIconW(instance, L"DEFAULT_ICON");
   return Register(instance, kFormClass, FormProc, programIcon) &&
-         Register(instance, kPaintedControlClass, PaintedControlProc, nullptr);
+         Register(instance, kPaintedControlClass, PaintedControlProc, nullptr) &&
+         Register(instance, kHiddenClass, DefWindowProcW, nullptr);
 }

@@ -7,3 +7,5 @@
 inline constexpr wchar_t kFormClass[] = L"TavrinoForm";
 // Group boxes and labels.
 inline constexpr wchar_t kPaintedControlClass[] = L"TavrinoControl";
+// The hidden owner window; it handles nothing of its own.
+inline constexpr wchar_t kHiddenClass[] = L"TavrinoHidden";

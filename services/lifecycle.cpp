@@ -1,8 +1,11 @@
+// The lifecycle of the window services: start, orderly end, fatal stop;
+// and the table of open windows they keep.
 #include <windows.h>
 
 #include <charconv>
 #include <cstring>
 
+#include "services/form_windows.h"
 #include "services/services_state.h"
 
 namespace {
@@ -27,9 +30,7 @@ void AppendGbk(wchar_t* buffer, int capacity, const char* text) {
     length = length * 3 / 4;
   }
 }
-}  // namespace
 
-namespace {
 ServicesState state;
 }  // namespace
 
@@ -45,14 +46,9 @@ void InitWindowServices() {
   ServicesState& s = Services();
   s.instance = GetModuleHandleW(nullptr);
   if (!RegisterWindowClasses(s.instance)) FatalStop(kFormsUnreadable, 0);
-  WNDCLASSW hiddenClass = {};
-  hiddenClass.lpfnWndProc = DefWindowProcW;
-  hiddenClass.hInstance = s.instance;
-  hiddenClass.lpszClassName = L"TavrinoHidden";
-  RegisterClassW(&hiddenClass);
   // Owner of the windows that must have no taskbar button; never shown.
-  s.hiddenWindow = CreateWindowExW(WS_EX_TOOLWINDOW, L"TavrinoHidden", L"", 0, 0, 0, 0, 0,
-                                   nullptr, nullptr, s.instance, nullptr);
+  s.hiddenWindow = CreateWindowExW(WS_EX_TOOLWINDOW, kHiddenClass, L"", 0, 0, 0, 0, 0, nullptr,
+                                   nullptr, s.instance, nullptr);
   FormTable forms = ProgramForms();
   if (!FormsAreReadable(forms)) FatalStop(kFormsUnreadable, 0);
   s.forms = forms;
